@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The run command: installs what is missing, builds, starts a private MariaDB
+# with the demo school, configures a copy of the application through the
+# Configurator's command line and starts it. The server stops when the
+# application ends.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${SA_BUILD_DIR:-$top/build}
+run=$top/.run
+
+"$top/scripts/install-deps.sh"
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target configurator
+
+export SA_DB_ROOT_PASSWORD=${SA_DB_ROOT_PASSWORD:-schooladmin-root}
+"$top/scripts/db.sh" start "$run/db"
+trap '"$top/scripts/db.sh" stop "$run/db"' EXIT
+"$top/scripts/create-db.sh" "$run/db" "校长" "123456" --demo
+
+# The MySQL account the application uses, as an installer would create it.
+app_user=xiaowu
+app_password=Xw2026demo
+"$top/scripts/db.sh" sql "$run/db" -e "
+  CREATE USER IF NOT EXISTS '$app_user'@'127.0.0.1' IDENTIFIED BY '$app_password';
+  CREATE USER IF NOT EXISTS '$app_user'@'localhost' IDENTIFIED BY '$app_password';
+  GRANT ALL PRIVILEGES ON *.* TO '$app_user'@'127.0.0.1';
+  GRANT ALL PRIVILEGES ON *.* TO '$app_user'@'localhost';"
+
+mkdir -p "$run/app"
+(cd "$run/app" && "$build/configurator/configurator" --school "滨江实验中学" --server localhost \
+  --user "$app_user" --password "$app_password" --update-url "http://127.0.0.1/sm/update.txt" \
+  --output "$run/app/schooladmin")
+
+cat <<MSG
+
+The demo school is ready. Demo accounts (password 123456 for each):
+$(grep -E '^-- +account' "$top/sql/demo.sql" | sed 's/^-- *account */  /' || true)
+  校长 (super administrator, 1111)
+MySQL: 127.0.0.1:3306, user $app_user / $app_password (root: $SA_DB_ROOT_PASSWORD)
+
+MSG
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: starting the application on a virtual display (xvfb-run)."
+  exec_cmd=(xvfb-run -a -s "-screen 0 1280x800x24")
+else
+  exec_cmd=()
+fi
+"${exec_cmd[@]}" "$run/app/schooladmin" "$@"
