@@ -30,6 +30,6 @@ fi
 {
   printf "SET @admin_name='%s', @admin_password='%s';\n" "$(q "$name")" "$(q "$password")"
   cat "$top/sql/first_admin.sql"
-} | sql didododederaz
+} | sql didododederaz >/dev/null
 echo "Database didododederaz created in $(( ($(date +%s%N) - start) / 1000000 )) ms."
 echo "First super administrator: $name / $password"

@@ -31,14 +31,11 @@ mkdir -p "$run/app"
   --user "$app_user" --password "$app_password" --update-url "http://127.0.0.1/sm/update.txt" \
   --output "$run/app/schooladmin")
 
-cat <<MSG
-
-The demo school is ready. Demo accounts (password 123456 for each):
-$(grep -E '^-- +account' "$top/sql/demo.sql" | sed 's/^-- *account */  /' || true)
-  校长 (super administrator, 1111)
-MySQL: 127.0.0.1:3306, user $app_user / $app_password (root: $SA_DB_ROOT_PASSWORD)
-
-MSG
+echo
+echo "The demo school is ready. Accounts (the demo password is 123456 for each):"
+"$top/scripts/db.sh" sql "$run/db" didododederaz -e "select User as 账号, Level as 级别, Office as 处室 from users order by Level desc, ID"
+echo "MySQL: 127.0.0.1:3306, application user $app_user / $app_password (root: $SA_DB_ROOT_PASSWORD)"
+echo
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the application on a virtual display (xvfb-run)."

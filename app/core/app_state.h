@@ -36,6 +36,7 @@ class AppState {
   QString serverAddress;
   QString mysqlUser;
   QString mysqlPassword;
+  unsigned serverPort = 3306;  // MySQL's port; only tests use another
   QString schoolName;
   QString updateUrl;
 

@@ -110,7 +110,7 @@ bool connectToServer(AppState& state) {
   p.user = state.mysqlUser;
   p.password = state.mysqlPassword;
   p.database = QStringLiteral("didododederaz");
-  p.port = 3306;
+  p.port = state.serverPort;
   return state.db.open(p);
 }
 
