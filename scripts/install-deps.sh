@@ -9,7 +9,7 @@ packages=(
   libmariadb-dev mariadb-server mariadb-client
   nettle-dev libminizip-dev zlib1g-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth fonts-noto-cjk
+  xvfb xauth fonts-noto-cjk x11-apps xdotool netpbm
 )
 
 missing=()

@@ -1,46 +1,17 @@
 #!/usr/bin/env bash
-# The run command: installs what is missing, builds, starts a private MariaDB
-# with the demo school, configures a copy of the application through the
-# Configurator's command line and starts it. The server stops when the
-# application ends.
+# The run command: prepares the demo school on a private MariaDB (see
+# demo-setup.sh) and starts the configured application. The server stops when
+# the application ends.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${SA_BUILD_DIR:-$top/build}
 run=$top/.run
 
-"$top/scripts/install-deps.sh"
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target configurator
-
-export SA_DB_ROOT_PASSWORD=${SA_DB_ROOT_PASSWORD:-schooladmin-root}
-"$top/scripts/db.sh" start "$run/db"
+"$top/scripts/demo-setup.sh"
 trap '"$top/scripts/db.sh" stop "$run/db"' EXIT
-"$top/scripts/create-db.sh" "$run/db" "校长" "123456" --demo
-
-# The MySQL account the application uses, as an installer would create it.
-app_user=xiaowu
-app_password=Xw2026demo
-"$top/scripts/db.sh" sql "$run/db" -e "
-  CREATE USER IF NOT EXISTS '$app_user'@'127.0.0.1' IDENTIFIED BY '$app_password';
-  CREATE USER IF NOT EXISTS '$app_user'@'localhost' IDENTIFIED BY '$app_password';
-  GRANT ALL PRIVILEGES ON *.* TO '$app_user'@'127.0.0.1';
-  GRANT ALL PRIVILEGES ON *.* TO '$app_user'@'localhost';"
-
-mkdir -p "$run/app"
-(cd "$run/app" && "$build/configurator/configurator" --school "滨江实验中学" --server localhost \
-  --user "$app_user" --password "$app_password" --update-url "http://127.0.0.1/sm/update.txt" \
-  --output "$run/app/schooladmin")
-
-echo
-echo "The demo school is ready. Accounts (the demo password is 123456 for each):"
-"$top/scripts/db.sh" sql "$run/db" didododederaz -e "select User as 账号, Level as 级别, Office as 处室 from users order by Level desc, ID"
-echo "MySQL: 127.0.0.1:3306, application user $app_user / $app_password (root: $SA_DB_ROOT_PASSWORD)"
-echo
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the application on a virtual display (xvfb-run)."
-  exec_cmd=(xvfb-run -a -s "-screen 0 1280x800x24")
+  cd "$run/app" && xvfb-run -a -s "-screen 0 1280x800x24" ./schooladmin "$@"
 else
-  exec_cmd=()
+  cd "$run/app" && ./schooladmin "$@"
 fi
-"${exec_cmd[@]}" "$run/app/schooladmin" "$@"
