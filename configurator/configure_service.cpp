@@ -128,7 +128,6 @@ Reply ConfigureService::configure(const Entries& e) {
     prompt_.message(QStringLiteral("  配置失败"), {}, Icon::Error);
     return ended(Outcome::WriteFailed);
   }
-  writtenFile_ = file;
   // Only a template for the school's web site: a failure here is not reported.
   (void)writeWhole(QDir::current().filePath(QStringLiteral("update.txt")), updateListTemplate());
   prompt_.message(QStringLiteral("  配置成功"), {}, Icon::Information);

@@ -58,9 +58,6 @@ class ConfigureService {
   void showExample();                           // "配置示范"
   void showListHelp();                          // "列表文件地址格式"
 
-  // The file chosen in the last run that wrote the executable.
-  const QString& writtenFile() const { return writtenFile_; }
-
  private:
   Reply refuse(const QString& text, Field field, ui::Icon icon = ui::Icon::Information);
 
@@ -69,7 +66,6 @@ class ConfigureService {
   bool askConfirmation_ = true;
   int stage_ = 0;
   QString schoolName_;
-  QString writtenFile_;
 };
 
 // Texts the window shows besides the messages of the flow.
