@@ -4,6 +4,9 @@
 
 #include "app/core/app_controller.h"
 #include "app/core/app_state.h"
+#include "app/core/main_window.h"
+#include "app/students/record_operations.h"
+#include "app/students/setup_operations.h"
 #include "app/ui/qt_prompt.h"
 #include "settings/own_area.h"
 
@@ -21,6 +24,11 @@ int main(int argc, char** argv) {
   sa::core::AppController controller(state, prompt);
   QObject::connect(&controller, &sa::core::AppController::finished, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
+  // Each subsystem plugs its menu operations and pages into the main window.
+  QObject::connect(&controller, &sa::core::AppController::mainWindowCreated, [&](sa::core::MainWindow* window) {
+    sa::students::registerSetupOperations(*window, state, prompt);
+    sa::students::registerRecordOperations(*window, state, prompt);
+  });
   if (!controller.start(sa::settings::readOwnSettings())) return 0;
   return app.exec();
 }
