@@ -5,15 +5,26 @@
 
 namespace sa::gbk {
 
+// Opening an ICU converter is costly and every field of every row passes
+// through here, so each thread keeps one stateless converter per direction.
+namespace {
+QStringEncoder& encoder() {
+  thread_local QStringEncoder e("GBK", QStringConverter::Flag::Stateless);
+  return e;
+}
+QStringDecoder& decoder() {
+  thread_local QStringDecoder d("GBK", QStringConverter::Flag::Stateless);
+  return d;
+}
+}  // namespace
+
 QByteArray encode(const QString& text) {
-  QStringEncoder encoder("GBK");
-  QByteArray out = encoder.encode(text);
+  QByteArray out = encoder().encode(text);
   return out;
 }
 
 QString decode(const QByteArray& bytes) {
-  QStringDecoder decoder("GBK");
-  QString out = decoder.decode(bytes);
+  QString out = decoder().decode(bytes);
   return out;
 }
 

@@ -34,6 +34,7 @@ Result& Result::operator=(Result&& other) noexcept {
     fetchedRow_ = std::exchange(other.fetchedRow_, -2);
     rowData_ = std::exchange(other.rowData_, nullptr);
     lengths_ = std::exchange(other.lengths_, nullptr);
+    cursorRow_ = std::exchange(other.cursorRow_, 0);
   }
   return *this;
 }
@@ -46,6 +47,7 @@ void Result::release() {
   rowData_ = nullptr;
   lengths_ = nullptr;
   fetchedRow_ = -2;
+  cursorRow_ = 0;
 }
 
 int Result::rowCount() const { return res_ ? int(mysql_num_rows(res_)) : 0; }
@@ -77,9 +79,15 @@ void Result::fetchRow() const {
   rowData_ = nullptr;
   lengths_ = nullptr;
   fetchedRow_ = row_;
-  if (!res_ || !atRow()) return;
-  mysql_data_seek(res_, static_cast<unsigned long long>(row_));
+  if (!res_ || !atRow()) {
+    fetchedRow_ = -2;
+    return;
+  }
+  // Seeking walks the stored rows from the start, so only seek when the
+  // cursor is not already on the row wanted.
+  if (row_ != cursorRow_) mysql_data_seek(res_, static_cast<unsigned long long>(row_));
   rowData_ = mysql_fetch_row(res_);
+  cursorRow_ = row_ + 1;
   lengths_ = rowData_ ? mysql_fetch_lengths(res_) : nullptr;
 }
 

@@ -58,6 +58,7 @@ class Result {
   mutable int fetchedRow_ = -2;
   mutable char** rowData_ = nullptr;
   mutable unsigned long* lengths_ = nullptr;
+  mutable int cursorRow_ = 0;  // the row mysql_fetch_row gives next
 };
 
 }  // namespace sa::db

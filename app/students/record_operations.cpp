@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QMenu>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,6 +23,16 @@
 namespace sa::students {
 
 namespace {
+
+// The four record buttons move the selection of a roster's table.
+core::MainWindow::RecordNavigator tableNavigator(QTableView* table) {
+  return {[table] { return table->model() ? table->model()->rowCount() : 0; },
+          [table] { return table->currentIndex().row(); },
+          [table](int row) {
+            table->selectRow(row);
+            table->scrollTo(table->model()->index(row, 0));
+          }};
+}
 
 const QString kObjectName = QStringLiteral("学生页面");
 
@@ -131,6 +142,7 @@ bool StudentPages::showClassRoster(const QString& className, bool scoreSheetOpti
   if (!ok) return false;
   view_ = PupilView::InSchool;
   window_.showPage(kInSchoolRosterPage);
+  window_.setRecordNavigator(tableNavigator(roster_->table()));
   return true;
 }
 
@@ -141,6 +153,7 @@ bool StudentPages::showGraduatesRoster(const QString& date) {
   if (!ok) return false;
   view_ = PupilView::Graduates;
   window_.showPage(kLeaversRosterPage);
+  window_.setRecordNavigator(tableNavigator(leavers_->table()));
   return true;
 }
 
@@ -151,6 +164,7 @@ bool StudentPages::showLeaversRoster() {
   if (!ok) return false;
   view_ = PupilView::Leavers;
   window_.showPage(kLeaversRosterPage);
+  window_.setRecordNavigator(tableNavigator(leavers_->table()));
   return true;
 }
 

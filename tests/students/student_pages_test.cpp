@@ -237,6 +237,25 @@ TEST_F(Pages, ADoubleClickOnTheRosterOpensThePupilsRecord) {
   EXPECT_EQ(pages->selectedPupil()->id, ids.value(QStringLiteral("乙")));
 }
 
+TEST_F(Pages, TheRecordButtonsMoveThroughTheRoster) {
+  window->runOperation(QStringLiteral("在校学生列表"));
+  QTableView* table = pages->rosterPage()->table();
+  ASSERT_EQ(table->model()->rowCount(), 2);
+  window->runOperation(QStringLiteral("到首记录"));
+  EXPECT_EQ(table->currentIndex().row(), 0);
+  prompt.clear();
+  window->runOperation(QStringLiteral("上一条记录"));
+  EXPECT_EQ(prompt.messages(), QStringList{QStringLiteral("已到第一个记录")});
+  window->runOperation(QStringLiteral("下一条记录"));
+  EXPECT_EQ(table->currentIndex().row(), 1);
+  ASSERT_TRUE(pages->selectedPupil());
+  EXPECT_EQ(pages->rosterPage()->model()->rowOfId(pages->selectedPupil()->id), 1);
+  window->runOperation(QStringLiteral("下一条记录"));
+  EXPECT_EQ(prompt.messages().last(), QStringLiteral("已到最后一个记录"));
+  window->runOperation(QStringLiteral("到首记录"));
+  EXPECT_EQ(table->currentIndex().row(), 0);
+}
+
 TEST_F(Pages, AClickOnAClassOfTheClassAndTeachingPageOpensItsRoster) {
   // Set up after the pupil pages here: the roster opener is plugged in once
   // events run.
