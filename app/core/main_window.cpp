@@ -98,6 +98,7 @@ struct MainWindow::Impl {
   QHash<QAction*, bool> officeHidden;
 
   RecordNavigator navigator;
+  QHash<int, std::function<void()>> reloaders;
   QPointer<FloatingWindow> floating;
   BackgroundMusic* music = nullptr;
 };
@@ -397,6 +398,19 @@ void MainWindow::installBuiltInOperations() {
       callSideFunction(state_, prompt_, *fn, extra, before);
     });
   }
+}
+
+void MainWindow::setPageReloader(int page, std::function<void()> reload) {
+  if (reload)
+    d_->reloaders.insert(page, std::move(reload));
+  else
+    d_->reloaders.remove(page);
+}
+
+void MainWindow::reloadCurrentPage(std::initializer_list<int> pages) {
+  const int current = currentPage();
+  if (pages.size() > 0 && std::find(pages.begin(), pages.end(), current) == pages.end()) return;
+  if (const auto reload = d_->reloaders.value(current)) reload();
 }
 
 void MainWindow::setRecordNavigator(RecordNavigator navigator) {

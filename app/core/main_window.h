@@ -98,6 +98,11 @@ class MainWindow : public QMainWindow {
   int currentPage() const;
   // Shows a working page; "返回主界面" becomes available.
   void showPage(int index);
+  // Pages that show data another window may change register how to reload
+  // themselves; after such a change the window reloads the page shown, if it
+  // is one of `pages` (any page when empty). An empty function unregisters.
+  void setPageReloader(int page, std::function<void()> reload);
+  void reloadCurrentPage(std::initializer_list<int> pages = {});
   // The heading above the working pages; cleared on the return to the main
   // screen.
   void setHeading(const QString& text);

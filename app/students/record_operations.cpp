@@ -102,7 +102,7 @@ void StudentPages::wirePage(QObject* page, int index) {
       if (shown()) window_.setStatusText(part, t);
     });
   }
-  setPageReloader(window_, index, [this, index] {
+  window_.setPageReloader(index, [this, index] {
     if (window_.currentPage() == index) reloadCurrentPage();
   });
 }

@@ -1,8 +1,6 @@
 #include "app/students/setup_operations.h"
 
-#include <QHash>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/core/main_window.h"
 #include "app/students/class_teacher_page.h"
@@ -12,38 +10,6 @@
 #include "app/students/timetable_window.h"
 
 namespace sa::students {
-namespace {
-
-// Lives as a child of the main window, so the reloaders go with it.
-class PageReloaders : public QObject {
-  Q_OBJECT
- public:
-  explicit PageReloaders(QObject* parent) : QObject(parent) { setObjectName(name()); }
-  static QString name() { return QStringLiteral("页面重载"); }
-  QHash<int, std::function<void()>> reloaders;
-};
-
-PageReloaders& reloadersOf(core::MainWindow& window) {
-  auto* r = window.findChild<PageReloaders*>(PageReloaders::name(), Qt::FindDirectChildrenOnly);
-  return r ? *r : *new PageReloaders(&window);
-}
-
-}  // namespace
-
-void setPageReloader(core::MainWindow& window, int page, std::function<void()> reload) {
-  if (reload)
-    reloadersOf(window).reloaders.insert(page, std::move(reload));
-  else
-    reloadersOf(window).reloaders.remove(page);
-}
-
-void reloadCurrentPage(core::MainWindow& window, std::initializer_list<int> pages) {
-  const int current = window.currentPage();
-  if (pages.size() > 0 && std::find(pages.begin(), pages.end(), current) == pages.end()) return;
-  const auto reload = reloadersOf(window).reloaders.value(current);
-  if (reload) reload();
-}
-
 ClassTeacherPage* classTeacherPage(core::MainWindow& window) {
   QWidget* page = window.page(kClassTeacherPage);
   return page ? page->findChild<ClassTeacherPage*>() : nullptr;
@@ -57,7 +23,7 @@ void registerSetupOperations(core::MainWindow& window, core::AppState& state, ui
   auto* layout = new QVBoxLayout(host);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(page);
-  setPageReloader(window, kClassTeacherPage, [page] { page->reload(); });
+  window.setPageReloader(kClassTeacherPage, [page] { page->reload(); });
   // A click on a class opens its in-school roster, where the pupil pages exist.
   page->setRosterOpener([w](const QString& className) {
     if (StudentPages* pupils = StudentPages::of(*w)) pupils->showClassRoster(className);
@@ -66,7 +32,7 @@ void registerSetupOperations(core::MainWindow& window, core::AppState& state, ui
   window.operations().setHandler(QStringLiteral("校务设置"), [w, &state, &prompt] {
     SchoolSetupWindow setup(state, prompt, w);
     setup.exec();
-    if (setup.classesChanged()) reloadCurrentPage(*w);
+    if (setup.classesChanged()) w->reloadCurrentPage();
   });
 
   window.operations().setHandler(QStringLiteral("班级情况表"), [w, page] {
@@ -76,7 +42,7 @@ void registerSetupOperations(core::MainWindow& window, core::AppState& state, ui
 
   window.operations().setHandler(QStringLiteral("设置科目数量"), [w, &state, &prompt] {
     SubjectCountWindow count(state, prompt, w);
-    if (count.exec() == QDialog::Accepted) reloadCurrentPage(*w, {kPupilDetailPage, kScorePage});
+    if (count.exec() == QDialog::Accepted) w->reloadCurrentPage({kPupilDetailPage, kScorePage});
   });
 
   window.operations().setHandler(QStringLiteral("查看课程表"), [w, &state, &prompt] {
@@ -87,4 +53,3 @@ void registerSetupOperations(core::MainWindow& window, core::AppState& state, ui
 
 }  // namespace sa::students
 
-#include "setup_operations.moc"

@@ -2,7 +2,6 @@
 // Plugs the school setup into the main window: "校务设置", "班级情况表" (page
 // 10), "设置科目数量" and "查看课程表" (also the toolbar's "编辑课程表").
 #include <QString>
-#include <functional>
 
 #include "app/core/app_state.h"
 #include "app/ui/prompt.h"
@@ -25,13 +24,5 @@ void registerSetupOperations(core::MainWindow& window, core::AppState& state, ui
 // The class-and-teaching page placed on page 10 by registerSetupOperations,
 // for owners of the roster and staff pages to plug in their openers.
 ClassTeacherPage* classTeacherPage(core::MainWindow& window);
-
-// Pages that show classes or subject slots reload after the setup changed
-// them, when they are showing. Owners of pages register how; page 10
-// registers itself.
-void setPageReloader(core::MainWindow& window, int page, std::function<void()> reload);
-// Reloads the current page if it registered a reloader and is one of
-// `pages` (all pages when empty).
-void reloadCurrentPage(core::MainWindow& window, std::initializer_list<int> pages = {});
 
 }  // namespace sa::students
