@@ -1,11 +1,11 @@
 #include "common/ini_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <optional>
 #include <vector>
 
 #include "common/gbk.h"
+#include "common/whole_file.h"
 
 namespace sa {
 namespace {
@@ -116,13 +116,7 @@ QByteArray lineEndOf(const Document& doc) {
 bool save(const QString& path, const Document& doc) {
   QByteArray bytes;
   for (const Line& l : doc.lines) bytes += l.text + l.end;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return writeWholeFile(path, bytes);
 }
 
 // Index of the first header of the section, or -1.

@@ -2,12 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <utility>
 
 #include "common/gbk.h"
 #include "common/spaces.h"
+#include "common/whole_file.h"
 #include "settings/settings_block.h"
 
 namespace sa::configurator {
@@ -29,19 +29,8 @@ struct FieldCheck {
   QString whenSeparator;
 };
 
-// Replaces the file whole, so a failed write leaves any earlier file intact.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
-
 bool writeExecutable(const QString& path, const QByteArray& image) {
-  if (!writeWhole(path, image)) return false;
+  if (!writeWholeFile(path, image)) return false;
   // The copy must run like the application it came from.
   const QFile::Permissions exec = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
   return QFile::setPermissions(path, QFile::permissions(path) | exec);
@@ -129,7 +118,7 @@ Reply ConfigureService::configure(const Entries& e) {
     return ended(Outcome::WriteFailed);
   }
   // Only a template for the school's web site: a failure here is not reported.
-  (void)writeWhole(QDir::current().filePath(QStringLiteral("update.txt")), updateListTemplate());
+  (void)writeWholeFile(QDir::current().filePath(QStringLiteral("update.txt")), updateListTemplate());
   prompt_.message(QStringLiteral("  配置成功"), {}, Icon::Information);
   return ended(Outcome::Written);
 }

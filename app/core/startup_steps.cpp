@@ -10,8 +10,9 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "common/whole_file.h"
 
 namespace sa::core {
 
@@ -54,11 +55,9 @@ QString desktopEntry(const QString& title, const QString& target, const QString&
       .arg(title, target, workDir);
 }
 
-void writeText(const QString& path, const QString& text) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return;
-  f.write(text.toUtf8());
-  if (f.commit()) QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+void writeShortcut(const QString& path, const QString& entry) {
+  // Desktops start only entries marked executable.
+  if (writeWholeFile(path, entry.toUtf8())) QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
 }
 }  // namespace
 
@@ -88,20 +87,17 @@ void createFolders(const QString& appDir) {
 bool writeBannerOnce(const QString& appDir) {
   const QString path = appDir + QStringLiteral("/Banner.dat");
   if (QFileInfo::exists(path)) return true;
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  f.write(builtInBanner());
-  return f.commit();
+  return writeWholeFile(path, builtInBanner());
 }
 
 void createShortcuts(const QString& title, const QString& appDir, const QString& exeName) {
   const QString target = appDir + QLatin1Char('/') + exeName;
   const QString entry = desktopEntry(title, target, QDir::currentPath());
   const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-  if (!desktop.isEmpty() && QDir(desktop).exists()) writeText(desktop + QLatin1Char('/') + title + ".desktop", entry);
+  if (!desktop.isEmpty() && QDir(desktop).exists()) writeShortcut(desktop + QLatin1Char('/') + title + ".desktop", entry);
   const QString menus = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
   if (!menus.isEmpty() && QDir(menus).mkpath(kMenuFolder))
-    writeText(menus + QLatin1Char('/') + kMenuFolder + QLatin1Char('/') + title + ".desktop", entry);
+    writeShortcut(menus + QLatin1Char('/') + kMenuFolder + QLatin1Char('/') + title + ".desktop", entry);
 }
 
 bool connectToServer(AppState& state) {

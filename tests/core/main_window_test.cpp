@@ -25,6 +25,7 @@
 #include "app/core/welcome_line.h"
 #include "common/ini_file.h"
 #include "tests/core/main_window_fixture.h"
+#include "tests/support/widget_helpers.h"
 
 namespace sa::test {
 namespace {
@@ -452,8 +453,7 @@ TEST_F(MainWindowFrame, RendersForSuperAndOrdinaryUsers) {
     for (int y = 0; y < shot.height(); y += 7)
       for (int x = 0; x < shot.width(); x += 7) colours.insert(shot.pixel(x, y));
     EXPECT_GT(colours.size(), 50) << "a drawn window, not a blank one";
-    const QString shots = qEnvironmentVariable("SA_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) shot.save(QDir(shots).filePath(QStringLiteral("main_window_%1.png").arg(QString::fromUtf8(level))));
+    saveScreenshot(*window, QStringLiteral("main_window_%1").arg(QString::fromUtf8(level)));
   }
 }
 

@@ -21,22 +21,14 @@
 #include "app/ui/scripted_prompt.h"
 #include "tests/support/qt_test_app.h"
 #include "tests/support/test_database.h"
+#include "tests/support/widget_helpers.h"
 
 namespace sa::students {
 namespace {
 
-// A widget gets only the double-click event from QTest; a real double-click
-// starts with a press and release.
-void doubleClick(QWidget* w, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint pos) {
-  QTest::mouseClick(w, b, m, pos);
-  QTest::mouseDClick(w, b, m, pos);
-}
+using test::doubleClick;
 
-void screenshot(QWidget& w, const char* name) {
-  const QString dir = qEnvironmentVariable("SA_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  w.grab().save(QDir(dir).filePath(QString::fromUtf8(name) + QStringLiteral(".png")));
-}
+void screenshot(QWidget& w, const char* name) { test::saveScreenshot(w, QString::fromUtf8(name)); }
 
 class ClassTeachers : public test::DatabaseTest {
  protected:

@@ -25,16 +25,13 @@
 #include "common/ini_file.h"
 #include "tests/support/qt_test_app.h"
 #include "tests/support/test_database.h"
+#include "tests/support/widget_helpers.h"
 
 namespace sa::students {
 namespace {
 
 // Windows are grabbed for review when SA_SCREENSHOT_DIR names a folder.
-void screenshot(QWidget& w, const char* name) {
-  const QString dir = qEnvironmentVariable("SA_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  w.grab().save(QDir(dir).filePath(QString::fromUtf8(name) + QStringLiteral(".png")));
-}
+void screenshot(QWidget& w, const char* name) { test::saveScreenshot(w, QString::fromUtf8(name)); }
 
 class SchoolSetup : public test::DatabaseTest {
  protected:

@@ -13,15 +13,12 @@
 #include "app/ui/scripted_prompt.h"
 #include "common/ini_file.h"
 #include "tests/support/qt_test_app.h"
+#include "tests/support/widget_helpers.h"
 
 namespace sa::students {
 namespace {
 
-void screenshot(QWidget& w, const char* name) {
-  const QString dir = qEnvironmentVariable("SA_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  w.grab().save(QDir(dir).filePath(QString::fromUtf8(name) + QStringLiteral(".png")));
-}
+void screenshot(QWidget& w, const char* name) { test::saveScreenshot(w, QString::fromUtf8(name)); }
 
 class SubjectCount : public ::testing::Test {
  protected:

@@ -1,0 +1,17 @@
+#include "common/whole_file.h"
+
+#include <QSaveFile>
+
+namespace sa {
+
+bool writeWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace sa
