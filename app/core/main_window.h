@@ -45,7 +45,7 @@ class MainWindow : public QMainWindow {
   // Status bar parts 1..3.
   void setStatusText(int part, const QString& text);
   QString statusText(int part) const;
-  // Part 3: the welcome line, with the school name at start-up.
+  // Status part 3: the welcome line, with the school name at start-up.
   void showWelcome(bool withSchoolName);
   // "显示窗口"/"隐藏窗口" enabled as the saved floating-window setting says.
   void setFloatingMenuState(bool presentationOn);
