@@ -42,15 +42,15 @@ class MainWindow : public QMainWindow {
   // window title "<school-name label>校务管理系统".
   void setSchoolName(const QString& name);
   QString schoolLabelText() const;
-  // Status bar parts 1..3.
+  // The three fields of the status bar, numbered from 1.
   void setStatusText(int part, const QString& text);
   QString statusText(int part) const;
-  // Status part 3: the welcome line, with the school name at start-up.
+  // Status field 3: the welcome line, with the school name at start-up.
   void showWelcome(bool withSchoolName);
   // "显示窗口"/"隐藏窗口" enabled as the saved floating-window setting says.
   void setFloatingMenuState(bool presentationOn);
 
-  // After a successful login: status part 1, page 9, the level and office menu
+  // After a successful login: status field 1, page 9, the level and office menu
   // rules, and the "招生程序" item shown only when its library exists.
   void applyLogin();
   // Opens the floating window if the saved setting asks for it.
