@@ -24,6 +24,24 @@ QString pupilTable(PupilView view) {
 
 bool isBoy(const QString& sex) { return sex == QStringLiteral("男"); }
 
+NameList readNameList(db::Connection& db, const QString& sql) {
+  NameList out;
+  db::Result r = db.query(sql);
+  if (!r) return out;
+  out.ok = true;
+  out.pupils.reserve(r.rowCount());
+  const int id = r.columnIndex(QStringLiteral("ID"));
+  const int code = r.columnIndex(QStringLiteral("PersonalCode"));
+  const int name = r.columnIndex(QStringLiteral("name"));
+  const int sex = r.columnIndex(QStringLiteral("sex"));
+  while (r.next()) {
+    NameEntry e{r.value(id), r.value(code), r.value(name), r.value(sex)};
+    (isBoy(e.sex) ? out.boys : out.girls) += 1;
+    out.pupils.push_back(std::move(e));
+  }
+  return out;
+}
+
 QStringList ClassList::names() const {
   QStringList out;
   out.reserve(classes.size());

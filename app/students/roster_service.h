@@ -32,6 +32,24 @@ struct SelectedPupil {
 // Every boy is a row whose sex is "男"; everything else counts as a girl.
 bool isBoy(const QString& sex);
 
+// A list of pupils' names, as the name lists of the detail page and the entry
+// window show them, with the boys and girls counted.
+struct NameEntry {
+  QString id;
+  QString code;
+  QString name;
+  QString sex;
+};
+struct NameList {
+  bool ok = false;  // false when the statement failed
+  QVector<NameEntry> pupils;
+  int boys = 0;
+  int girls = 0;
+};
+// Runs a statement returning name and sex (and ID, PersonalCode where it
+// selects them; missing columns read as "").
+NameList readNameList(db::Connection& db, const QString& sql);
+
 // ---- Choosers -------------------------------------------------------------
 
 struct ClassEntry {

@@ -19,17 +19,7 @@ NameList readNameList(db::Connection& db, PupilView view, const QString& key) {
       break;
     case PupilView::Leavers: sql = QStringLiteral("select ID,PersonalCode,name,sex from 转退表 order by name;"); break;
   }
-  NameList out;
-  db::Result r = db.query(sql);
-  if (!r) return out;
-  out.ok = true;
-  out.pupils.reserve(r.rowCount());
-  while (r.next()) {
-    NameEntry e{r.value(0), r.value(1), r.value(2), r.value(3)};
-    (isBoy(e.sex) ? out.boys : out.girls) += 1;
-    out.pupils.push_back(std::move(e));
-  }
-  return out;
+  return students::readNameList(db, sql);
 }
 
 QString nameListCountLine(PupilView view, const NameList& list) {

@@ -13,18 +13,6 @@
 
 namespace sa::students {
 
-struct NameEntry {
-  QString id;
-  QString code;
-  QString name;
-  QString sex;
-};
-struct NameList {
-  bool ok = false;
-  QVector<NameEntry> pupils;
-  int boys = 0;
-  int girls = 0;
-};
 
 // The chooser entry of the leavers view.
 QString leaversChooserEntry();  // "离校学生资料"

@@ -119,19 +119,9 @@ const QStringList& guardianChoices() {
   return list;
 }
 
-ClassPupils readClassPupils(db::Connection& db, const QString& className) {
-  ClassPupils out;
-  db::Result r = db.query(QStringLiteral("select name,sex,PersonalCode  from 学籍表 where class='") +
-                          db.esc(className) + QStringLiteral("' order by name;"));
-  if (!r) return out;
-  out.ok = true;
-  out.pupils.reserve(r.rowCount());
-  while (r.next()) {
-    ClassPupil p{r.value(0), r.value(1), r.value(2)};
-    (isBoy(p.sex) ? out.boys : out.girls) += 1;
-    out.pupils.push_back(std::move(p));
-  }
-  return out;
+NameList readClassPupils(db::Connection& db, const QString& className) {
+  return readNameList(db, QStringLiteral("select name,sex,PersonalCode  from 学籍表 where class='") +
+                              db.esc(className) + QStringLiteral("' order by name;"));
 }
 
 QString classCountLine(const QString& className, int boys, int girls) {

@@ -10,6 +10,7 @@
 
 #include "app/core/app_state.h"
 #include "app/db/connection.h"
+#include "app/students/roster_service.h"
 #include "app/ui/prompt.h"
 
 namespace sa::students {
@@ -57,19 +58,8 @@ struct PendingPhoto {
 
 // ---- Reading ----------------------------------------------------------------
 
-struct ClassPupil {
-  QString name;
-  QString sex;
-  QString code;
-};
-struct ClassPupils {
-  bool ok = false;
-  QVector<ClassPupil> pupils;
-  int boys = 0;
-  int girls = 0;
-};
 // "select name,sex,PersonalCode  from 学籍表 where class='<class>' order by name;"
-ClassPupils readClassPupils(db::Connection& db, const QString& className);
+NameList readClassPupils(db::Connection& db, const QString& className);
 // "目前<class>共有<n>名学生  其中男生<b>人  女生<g>人"
 QString classCountLine(const QString& className, int boys, int girls);
 

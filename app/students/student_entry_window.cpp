@@ -401,14 +401,14 @@ void StudentEntryWindow::loadClass(const QString& className) {
     if (mode_ == Mode::Modify) clearForm();
     return;
   }
-  const ClassPupils loaded = readClassPupils(state_.db, className);
+  const NameList loaded = readClassPupils(state_.db, className);
   if (!loaded.ok) {
     prompt_.message(QStringLiteral("载入学生姓名数据失败！"));
     return;
   }
   stateLine_->setText(QStringLiteral("   数据载入中请稍侯....  %1").arg(loaded.pupils.size()));
   filling_ = true;
-  for (const ClassPupil& p : loaded.pupils) {
+  for (const NameEntry& p : loaded.pupils) {
     auto* item = new QListWidgetItem(pupilIcon(isBoy(p.sex)), p.name, pupils_);
     item->setData(kCodeRole, p.code);
   }
